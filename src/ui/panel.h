@@ -1,0 +1,36 @@
+// What the SettingsPanel and the ResultsPanel share: both lie inside the
+// MainWindow's client area, in its grey, with a title in a large font.
+#pragma once
+
+#include <windows.h>
+
+#include "resource.h"
+#include "ui/gdi.h"
+#include "ui/ui_state.h"
+
+inline constexpr COLORREF panelColour = RGB(230, 230, 230);
+
+// The MainWindow paints its logo picture only while no panel is open, so an
+// opening panel has it painted again.
+inline void invalidateMainWindow() {
+    RECT client;
+    GetClientRect(mainWindow, &client);
+    RedrawWindow(mainWindow, &client, nullptr, RDW_INVALIDATE);
+}
+
+// Places the panel at the top of the MainWindow's children, in pixels of the
+// MainWindow's client area.
+inline void placePanel(HWND panel, int x, int y, int width, int height) {
+    SetWindowPos(panel, HWND_TOP, x, y, width, height, 0);
+}
+
+// WM_CTLCOLORSTATIC of a panel. The title's font is made for this request and
+// kept in titleFont until the title has been drawn with it; the next request,
+// or the end of the panel, releases it.
+inline INT_PTR colourPanelStatic(HWND panel, HDC dc, HWND control, FontSlot& titleFont) {
+    SetBkMode(dc, TRANSPARENT);
+    if (control == GetDlgItem(panel, IDC_PANEL_TITLE)) {
+        SelectObject(dc, titleFont.replace(createGuiFont(L"Times New Roman", 30, true)));
+    }
+    return reinterpret_cast<INT_PTR>(replacePanelBrush(panelColour));
+}
