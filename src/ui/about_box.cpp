@@ -11,10 +11,9 @@ namespace {
 constexpr COLORREF aboutColour = RGB(230, 230, 230);
 
 constexpr wchar_t creditsParagraph[] =
-    L"Program Kalvena vytvořil autorský tým projektu Kalvena jako součást tohoto projektu. "
-    L"Program je freeware: můžete jej zdarma používat i šířit. Vaše komentáře, návrhy a "
-    L"připomínky k programu uvítáme na stránkách projektu, kde je můžete napsat jako "
-    L"komentář k tomuto programu.";
+    L"Program Kalvena vytvořil autorský tým v rámci projektu Kalvena. Program je freeware a "
+    L"můžete jej zdarma používat. Vaše komentáře, návrhy a připomínky k programu uvítáme na "
+    L"stránkách projektu, kde je můžete zanechat jako komentář k tomuto programu.";
 
 constexpr wchar_t thanksParagraph[] =
     L"Autor programu děkuje člověku, jehož nezištná pomoc jej naučila programovat na "
