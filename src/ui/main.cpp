@@ -1,7 +1,8 @@
 // The entry point: runs the MainWindow, whose modal loop is the program's
 // message loop. The program ends when the MainWindow ends.
-#include <commctrl.h>
 #include <windows.h>
+// Needs the types of windows.h.
+#include <commctrl.h>
 
 #include "platform/platform.h"
 #include "resource.h"

@@ -1,7 +1,8 @@
 // The MainWindow: the command buttons, the test controls, the logo picture and
 // the frame in which the panels open.
-#include <commctrl.h>
 #include <windows.h>
+// Needs the types of windows.h.
+#include <commctrl.h>
 
 #include <cstdint>
 

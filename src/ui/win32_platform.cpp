@@ -1,7 +1,8 @@
 #include "ui/win32_platform.h"
 
-#include <commctrl.h>
 #include <windows.h>
+// Needs the types of windows.h.
+#include <commctrl.h>
 
 #include <ctime>
 
