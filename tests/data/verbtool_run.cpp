@@ -23,8 +23,8 @@ std::filesystem::path testDirectory() {
             character = '_';
         }
     }
-    const std::filesystem::path directory =
-        std::filesystem::path(testing::TempDir()) / "verbtool_tests" / name;
+    // Inside the build tree, so that two builds' runs never share a file.
+    const std::filesystem::path directory = std::filesystem::path(VERBTOOL_TEST_SCRATCH) / name;
     std::filesystem::remove_all(directory);
     std::filesystem::create_directories(directory);
     return directory;
