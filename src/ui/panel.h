@@ -24,6 +24,14 @@ inline void placePanel(HWND panel, int x, int y, int width, int height) {
     SetWindowPos(panel, HWND_TOP, x, y, width, height, 0);
 }
 
+// The title is drawn in the font that its colour request selects. A static
+// control selects its own font (the dialog's) around its drawing, on some
+// systems after the colour request, which would undo the title font; without
+// a font of its own it draws with the one the request left selected.
+inline void drawTitleInColourFont(HWND panel) {
+    SendDlgItemMessageW(panel, IDC_PANEL_TITLE, WM_SETFONT, 0, FALSE);
+}
+
 // WM_CTLCOLORSTATIC of a panel. The title's font is made for this request and
 // kept in titleFont until the title has been drawn with it; the next request,
 // or the end of the panel, releases it.

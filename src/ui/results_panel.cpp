@@ -14,6 +14,7 @@ FontSlot titleFont;
 
 void initResultsPanel(HWND panel) {
     resultsPanel = panel;
+    drawTitleInColourFont(panel);
     invalidateMainWindow();
     placePanel(panel, 280, 60, 250, 250);
     ShowWindow(panel, SW_SHOWNORMAL);

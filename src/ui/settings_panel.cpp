@@ -28,6 +28,7 @@ constexpr LPARAM lengthRange = MAKELPARAM(maxTestLength, minTestLength);
 
 void initSettingsPanel(HWND panel) {
     settingsPanel = panel;
+    drawTitleInColourFont(panel);
     invalidateMainWindow();
     placePanel(panel, 330, 80, 180, 250);
     // Opened while the results of the test it ended are shown, the panel
