@@ -140,9 +140,13 @@ int loadVerbTable() {
     if (name != nullptr && loadVerbFile(name) == 0) {
         return 0;
     }
+    showMissingVerbFileMessage();
+    return 1;
+}
+
+void showMissingVerbFileMessage() {
     // "Databáze sloves pro tuto obtížnost nenalezena!", "Chyba"
     platform().showError("Datab\xE1ze sloves pro tuto obt\xED\x9Enost nenalezena!", "Chyba");
-    return 1;
 }
 
 std::string verbText(int slot, VerbField field) {

@@ -32,6 +32,10 @@ const char* verbFileName(std::uint8_t difficulty);
 // file); the error message has been shown and the table is unchanged.
 int loadVerbTable();
 
+// The loader's message for a verb file that cannot be opened, in a box with
+// no owner window; returns once the user has closed it.
+void showMissingVerbFileMessage();
+
 // Loads the given file into the table, without any message. 0: loaded;
 // 1: not opened, table unchanged.
 int loadVerbFile(const std::string& path);
