@@ -103,8 +103,13 @@ INT_PTR colourStatic(HDC dc, HWND control) {
         SetTextColor(dc, manyWrongColour);
     }
     if (id >= IDC_CORRECT_PERCENT && id <= IDC_WRONG_PERCENT_SIGN) {
-        FontSlot& slot = percentFonts[id - IDC_CORRECT_PERCENT];
-        SelectObject(dc, slot.replace(createGuiFont(L"Arial", 30, false)));
+        // A static control that selects its own font after this request (as
+        // Wine's does) draws with the font it was given, so it gets this one
+        // too; the slot deletes the previous font only after the control has
+        // let go of it.
+        const HFONT font = createGuiFont(L"Arial", 30, false);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SelectObject(dc, percentFonts[id - IDC_CORRECT_PERCENT].replace(font));
         SetTextColor(dc, id <= IDC_CORRECT_PERCENT_SIGN ? correctColour : wrongColour);
     }
     if (id == IDC_VERSION) {

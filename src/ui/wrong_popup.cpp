@@ -2,6 +2,7 @@
 // forms of the verb, the forms the user got wrong in red.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "resource.h"
@@ -22,6 +23,10 @@ constexpr COLORREF hintColour = RGB(180, 180, 180);
 constexpr int textTop = 105;
 constexpr int meaningCentre = 50;
 constexpr RECT hintArea{175, 120, 225, 140};
+// The popup is sized in units of its 24-point font, the texts are placed in
+// pixels. Where that font comes out small the client area grows to hold them:
+// a 19-character form centred on x = 350, and the hint down to y = 140.
+constexpr SIZE minimumClientArea{440, 150};
 constexpr int hintFontHeight = 18;
 
 // The popup reads one character more than checkAnswer does, so a form typed
@@ -42,6 +47,27 @@ constexpr FormColumn formColumns[] = {
 
 // The hint's font, kept from its colour request until the label has drawn.
 FontSlot hintFont;
+
+// Grows the popup around its centre, where DS_CENTER has put it.
+void holdPaintedTexts(HWND popup) {
+    RECT client;
+    GetClientRect(popup, &client);
+    const LONG width = std::max(client.right, minimumClientArea.cx);
+    const LONG height = std::max(client.bottom, minimumClientArea.cy);
+    if (width == client.right && height == client.bottom) {
+        return;
+    }
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(popup, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(popup, GWL_EXSTYLE)));
+    RECT window;
+    GetWindowRect(popup, &window);
+    const LONG frameWidth = frame.right - frame.left;
+    const LONG frameHeight = frame.bottom - frame.top;
+    SetWindowPos(popup, nullptr, (window.left + window.right - frameWidth) / 2,
+                 (window.top + window.bottom - frameHeight) / 2, frameWidth, frameHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void drawCentred(HDC dc, int centre, const std::string& text1250) {
     const std::wstring text = widen(text1250);
@@ -72,7 +98,11 @@ INT_PTR colourStatic(HWND popup, HDC dc, HWND control) {
     SetBkMode(dc, TRANSPARENT);
     if (control == GetDlgItem(popup, IDC_HINT)) {
         SetTextColor(dc, hintColour);
-        SelectObject(dc, hintFont.replace(createGuiFont(nullptr, hintFontHeight, false)));
+        // Given to the label as well, for a static control that selects its
+        // own font after this request; see the MainWindow's percentages.
+        const HFONT font = createGuiFont(nullptr, hintFontHeight, false);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SelectObject(dc, hintFont.replace(font));
     }
     return reinterpret_cast<INT_PTR>(replacePanelBrush(wrongBackground));
 }
@@ -84,6 +114,7 @@ INT_PTR colourStatic(HWND popup, HDC dc, HWND control) {
 INT_PTR CALLBACK wrongPopupProc(HWND popup, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            holdPaintedTexts(popup);
             MoveWindow(GetDlgItem(popup, IDC_HINT), hintArea.left, hintArea.top,
                        hintArea.right - hintArea.left, hintArea.bottom - hintArea.top, TRUE);
             return FALSE;
@@ -99,6 +130,10 @@ INT_PTR CALLBACK wrongPopupProc(HWND popup, UINT message, WPARAM wParam, LPARAM 
                                 reinterpret_cast<HWND>(lParam));
         case WM_CTLCOLORDLG:
             return reinterpret_cast<INT_PTR>(replacePanelBrush(wrongBackground));
+        case WM_DESTROY:
+            // The label goes with the popup and draws no more.
+            hintFont.replace(nullptr);
+            return FALSE;
         default:
             return FALSE;
     }
