@@ -67,16 +67,16 @@ def make_logo():
     canvas.draw(centred_text('Kalvena', 149, 73, 30, 0.12, spacing=0.3), (255, 255, 255))
 
     # go > went > gone, as the learner types them.
-    tile_width, tile_top, tile_bottom, gap = 72, 120, 162, 17
+    tile_width, tile_top, tile_bottom, gap = 76, 120, 162, 12
     left = 149 - (3 * tile_width + 2 * gap) / 2
     for index, (word, fill, edge) in enumerate(FORM_TILES):
         x = left + index * (tile_width + gap)
         tile = RoundRect(x, tile_top, x + tile_width, tile_bottom, 9)
         canvas.draw(tile, fill)
         canvas.draw(Outline(tile, 2.0), edge)
-        canvas.draw(centred_text(word, x + tile_width / 2, 145, 13, 0.13, spacing=0.26), INK)
+        canvas.draw(centred_text(word, x + tile_width / 2, 145, 12, 0.12, spacing=0.26), INK)
         if index < 2:
-            arrow(x + tile_width + gap / 2, (tile_top + tile_bottom) / 2, 9, SOFT_INK, canvas)
+            arrow(x + tile_width + gap / 2, (tile_top + tile_bottom) / 2, 8, SOFT_INK, canvas)
 
     canvas.draw(centred_text('nepravidelná slovesa', 149, 204, 11.5, 0.1, spacing=0.26),
                 SOFT_INK)
@@ -99,8 +99,8 @@ def make_icon():
     tile = RoundRect(1, 1, 31, 31, 6)
     canvas = Canvas(32, 32, (0, 0, 0))
     canvas.draw(tile, (0, 0, 128))
-    canvas.draw(centred_text('K', 14, 25, 13, 0.14), (255, 255, 255))
-    canvas.draw(check_mark(24, 23, 9, 1.3), (255, 255, 0))
+    canvas.draw(centred_text('K', 11, 24, 12, 0.16), (255, 255, 255))
+    canvas.draw(check_mark(24.5, 23, 7, 1.4), (255, 255, 0))
     indices = [[nearest_palette_index(pixel) for pixel in row] for row in canvas.rgb_rows()]
     return indices, coverage_mask(tile, 32, 32)
 
