@@ -10,8 +10,9 @@
 
 inline constexpr COLORREF panelColour = RGB(230, 230, 230);
 
-// The MainWindow paints its logo picture only while no panel is open, so an
-// opening panel has it painted again.
+// The MainWindow paints its logo picture only while no panel is open, so a
+// panel that opens or closes has the whole client area painted again: the
+// area under a closing panel alone would show a piece of the picture.
 inline void invalidateMainWindow() {
     RECT client;
     GetClientRect(mainWindow, &client);

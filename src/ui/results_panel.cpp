@@ -33,6 +33,7 @@ void closeResultsPanel(HWND panel) {
     if (isPanelOpen(settingsPanel)) {
         ShowWindow(settingsPanel, SW_SHOWNORMAL);
     }
+    invalidateMainWindow();
 }
 
 }  // namespace

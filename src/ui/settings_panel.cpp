@@ -63,7 +63,7 @@ void confirmSettings(HWND panel) {
     if (saveSettings(static_cast<std::int32_t>(length), reask ? 1 : 0, difficulty) != 0) {
         // The record holds the new values anyway, so they do apply to this run.
         MessageBoxW(mainWindow,
-                    L"Nastavení se nepodařilo uložit do souboru settings.cfg. "
+                    L"Nastavení se nepodařilo uložit do souboru settings.cfg.\n"
                     L"Platí jen do ukončení programu.",
                     L"Chyba", MB_OK | MB_ICONWARNING);
     }
@@ -76,6 +76,7 @@ void confirmSettings(HWND panel) {
     // is merely hidden, and every opening would leave one behind.
     DestroyWindow(panel);
     settingsPanel = nullptr;
+    invalidateMainWindow();
 }
 
 }  // namespace
