@@ -1,0 +1,196 @@
+#include "harness/windows_seen.h"
+
+#include <stdexcept>
+
+#include "harness/program.h"
+
+std::wstring classOf(HWND window) {
+    wchar_t name[256] = L"";
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring textOf(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
+        throw std::runtime_error("the program does not answer WM_GETTEXTLENGTH");
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, 5000, &copied)) {
+        throw std::runtime_error("the program does not answer WM_GETTEXT");
+    }
+    text.resize(copied);
+    return text;
+}
+
+HWND controlOf(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) {
+        throw std::runtime_error("no control " + std::to_string(id));
+    }
+    return control;
+}
+
+std::wstring textOf(HWND dialog, int id) {
+    return textOf(controlOf(dialog, id));
+}
+
+bool isShown(HWND window) {
+    return IsWindowVisible(window) != FALSE;
+}
+
+bool isEnabled(HWND window) {
+    return IsWindowEnabled(window) != FALSE;
+}
+
+HWND focusOf(const Program& program) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(program.threadId(), &info)) {
+        return nullptr;
+    }
+    return info.hwndFocus;
+}
+
+HWND keyTargetOf(const Program& program) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(program.threadId(), &info)) {
+        return nullptr;
+    }
+    return info.hwndFocus ? info.hwndFocus : info.hwndActive;
+}
+
+RECT clientOnScreen(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+namespace {
+
+// Message boxes keep their text in a static that Windows numbers 0xFFFF and Wine 100.
+HWND messageTextOf(HWND box) {
+    for (int id : {0xFFFF, 100}) {
+        HWND text = GetDlgItem(box, id);
+        if (text && classOf(text) == L"Static") {
+            return text;
+        }
+    }
+    return nullptr;
+}
+
+bool hasAnswerButton(HWND box) {
+    for (int id : {IDOK, IDYES, IDNO}) {
+        if (GetDlgItem(box, id)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<MessageBoxSeen> messageBoxOf(const Program& program) {
+    for (HWND window : program.shownTopLevelWindows()) {
+        if (classOf(window) != L"#32770") {
+            continue;
+        }
+        HWND text = messageTextOf(window);
+        if (text && hasAnswerButton(window)) {
+            return MessageBoxSeen{window, GetWindow(window, GW_OWNER), textOf(window),
+                                  textOf(text)};
+        }
+    }
+    return std::nullopt;
+}
+
+MessageBoxSeen waitForMessageBox(const Program& program, std::chrono::milliseconds timeout) {
+    std::optional<MessageBoxSeen> box;
+    waitUntil(
+        [&] {
+            box = messageBoxOf(program);
+            return box.has_value();
+        },
+        timeout);
+    if (!box) {
+        throw std::runtime_error("no message box appeared");
+    }
+    return *box;
+}
+
+namespace {
+
+struct ChildSearch {
+    std::wstring text;
+    bool found = false;
+};
+
+BOOL CALLBACK findStaticWithText(HWND child, LPARAM searchAddress) {
+    auto& search = *reinterpret_cast<ChildSearch*>(searchAddress);
+    if (classOf(child) == L"Static" && textOf(child) == search.text) {
+        search.found = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND popupOf(const Program& program, const std::wstring& word) {
+    for (HWND window : program.shownTopLevelWindows()) {
+        if (classOf(window) != L"#32770" || (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION)) {
+            continue;
+        }
+        ChildSearch search{word};
+        EnumChildWindows(window, findStaticWithText, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+HWND waitForPopup(const Program& program, const std::wstring& word,
+                  std::chrono::milliseconds timeout) {
+    HWND popup = nullptr;
+    waitUntil(
+        [&] {
+            popup = popupOf(program, word);
+            return popup != nullptr;
+        },
+        timeout);
+    if (!popup) {
+        throw std::runtime_error("the popup did not appear");
+    }
+    return popup;
+}
+
+HWND dialogCaptioned(const Program& program, const std::wstring& caption) {
+    for (HWND window : program.shownTopLevelWindows()) {
+        if (classOf(window) == L"#32770" && textOf(window) == caption) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<HWND> shownPanels(HWND main, const std::wstring& title) {
+    std::vector<HWND> panels;
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        HWND titleControl = GetDlgItem(child, 1027);
+        if (classOf(child) == L"#32770" && isShown(child) && titleControl &&
+            textOf(titleControl) == title) {
+            panels.push_back(child);
+        }
+    }
+    return panels;
+}
+
+HWND shownPanel(HWND main, const std::wstring& title) {
+    const auto panels = shownPanels(main, title);
+    return panels.empty() ? nullptr : panels.front();
+}
