@@ -32,8 +32,8 @@ constexpr POINT logoCorner{285, 80};
 constexpr int logoWidth = 300;
 constexpr int logoHeight = 274;
 
-// From this many answers not accepted (the verb being asked included) the
-// number of wrong answers is drawn in the warning colour.
+// With more answers than this not accepted (the verb being asked counts as one)
+// the number of wrong answers is drawn in the warning colour.
 constexpr int manyWrong = 2;
 
 // The large figures 1033 to 1036. Each keeps the font of its latest colour
