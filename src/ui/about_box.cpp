@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "resource.h"
-#include "ui/gdi.h"
 #include "ui/ui_state.h"
 
 namespace {
