@@ -233,6 +233,11 @@ INT_PTR CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_INITDIALOG:
             initialise(window);
             return FALSE;
+        case WM_ERASEBKGND:
+            // The background is filled at WM_PAINT, around the controls; the
+            // default erase would wipe the controls (the dialog does not clip
+            // its children) and make them flicker at every change of state.
+            return TRUE;
         case WM_PAINT:
             paint(window);
             return TRUE;

@@ -72,7 +72,7 @@ void Win32Platform::switchTestControls(bool show) {
     // Painted again under the new state, so that the logo picture comes or goes.
     RECT client;
     GetClientRect(mainWindow, &client);
-    RedrawWindow(mainWindow, &client, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    RedrawWindow(mainWindow, &client, nullptr, RDW_INVALIDATE);
     EnableWindow(control(IDC_END_TEST), show ? TRUE : FALSE);
     EnableWindow(control(IDC_NEW_TEST), show ? FALSE : TRUE);
     for (const int id : testControls) {
