@@ -82,7 +82,8 @@ TEST_F(Logo, IsDrawnOnlyWhileNoTestRunsAndNoPanelIsOpen) {
     waitUntil([&] { return shownPanel(main, L"Nastavení") == nullptr; });
     expectLogo(true, "after both panels");
 
-    // Painting again, as when the window is uncovered, keeps the picture.
+    // Covered by another window and uncovered: the picture is painted again.
+    coverOnScreen(clientOnScreen(main), windowGrey);
     uncover(main);
     expectLogo(true, "uncovered");
     quit();

@@ -46,9 +46,10 @@ TEST_F(MainWindow, PaintsItsGreyBackgroundSeparatorLineAndVersionLabel) {
     const Pixels above = captureClient(main, RECT{160, 10, 280, 60});
     EXPECT_EQ(above.countOther(windowGrey, above.area()), 0);
 
-    const Pixels version = Pixels(windowOnScreen(control(IDC_VERSION)));
-    EXPECT_GT(version.count(RGB(170, 170, 170)), 0) << "the version label is not drawn grey";
-    EXPECT_EQ(version.count(black), 0);
+    const RECT versionArea = windowOnScreen(control(IDC_VERSION));
+    EXPECT_TRUE(waitUntil([&] { return Pixels(versionArea).count(RGB(170, 170, 170)) > 0; }, 3s))
+        << "the version label is not drawn grey";
+    EXPECT_EQ(Pixels(versionArea).count(black), 0);
     quit();
 }
 

@@ -26,7 +26,18 @@ protected:
         EXPECT_EQ(text(IDC_PAST_PARTICIPLE), L"");
     }
 
-    Pixels wrongCountPixels() const { return Pixels(windowOnScreen(control(IDC_WRONG_COUNT))); }
+    // The wrong answers' figure as it is painted now, while the next verb waits. (Right after an
+    // answer it was painted at once, before that verb was drawn.)
+    Pixels repaintedWrongCount() const {
+        const RECT area = windowOnScreen(control(IDC_WRONG_COUNT));
+        const COLORREF blue = RGB(0, 0, 255);
+        coverOnScreen(area, blue);
+        uncover(control(IDC_WRONG_COUNT));
+        if (!waitUntil([&] { return Pixels(area).count(blue) == 0; }, 3s)) {
+            throw std::runtime_error("the wrong answers' figure was not painted again");
+        }
+        return Pixels(area);
+    }
 };
 
 constexpr COLORREF manyWrongOrange = RGB(188, 75, 7);
@@ -58,9 +69,10 @@ TEST_F(TestRun, AWholeTestOfTwentyWithFifteenRightAnswers) {
     EXPECT_EQ(figures(), (std::vector<std::wstring>{L"2", L"1", L"17", L"66", L"34"}));
     EXPECT_EQ(progressRange(), (std::pair<LRESULT, LRESULT>{0, 20}));
     EXPECT_EQ(progressPosition(), 17);
-    // One wrong answer shown while the fourth verb waits: the figure stays black.
-    EXPECT_TRUE(waitUntil([&] { return wrongCountPixels().count(black) > 0; }, 3s));
-    EXPECT_EQ(wrongCountPixels().count(manyWrongOrange), 0);
+    // Painted with 4 verbs asked and 2 right answers, the figure is black.
+    const Pixels oneWrong = repaintedWrongCount();
+    EXPECT_GT(oneWrong.count(black), 0);
+    EXPECT_EQ(oneWrong.count(manyWrongOrange), 0);
     // The percentages in large figures: green for right, red for wrong.
     for (int id : {IDC_CORRECT_PERCENT, IDC_CORRECT_PERCENT_SIGN}) {
         EXPECT_GT(Pixels(windowOnScreen(control(id))).count(RGB(0, 200, 0)), 0) << id;
@@ -72,9 +84,11 @@ TEST_F(TestRun, AWholeTestOfTwentyWithFifteenRightAnswers) {
     answerWrong();
     meanings.push_back(text(IDC_MEANING));
     EXPECT_EQ(figures(), (std::vector<std::wstring>{L"2", L"2", L"16", L"50", L"50"}));
-    // Two wrong answers shown while the fifth verb waits: the figure turns orange.
-    EXPECT_TRUE(waitUntil([&] { return wrongCountPixels().count(manyWrongOrange) > 0; }, 3s))
+    // Painted with 5 verbs asked and 2 right answers, more than two apart: orange.
+    const Pixels twoWrong = repaintedWrongCount();
+    EXPECT_GT(twoWrong.count(manyWrongOrange), 0)
         << "the wrong answers' figure is not drawn in RGB(188, 75, 7)";
+    EXPECT_EQ(twoWrong.count(black), 0);
 
     for (int answered = 4; answered < 20; ++answered) {
         SCOPED_TRACE(answered);

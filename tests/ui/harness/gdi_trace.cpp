@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
+#include <sstream>
 
 namespace {
 
@@ -26,24 +26,44 @@ std::wstring traceFile() {
 
 }  // namespace
 
-bool gdiTraceAvailable() {
+bool GdiTrace::available() {
     return !traceFile().empty();
 }
 
-std::optional<long> liveGdiObjects() {
+bool GdiTrace::update() {
     std::ifstream file(std::filesystem::path(traceFile()), std::ios::binary);
-    const std::string trace((std::istreambuf_iterator<char>(file)),
+    file.seekg(readUpTo_);
+    const std::string added((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());
-    const std::string limit = "/65536";
-    for (size_t end = trace.rfind(limit); end != std::string::npos && end > 0;
-         end = trace.rfind(limit, end - 1)) {
-        size_t begin = end;
-        while (begin > 0 && trace[begin - 1] >= '0' && trace[begin - 1] <= '9') {
-            --begin;
+    readUpTo_ += static_cast<long long>(added.size());
+    // A line still being written is kept for the next update.
+    const std::string text = unfinishedLine_ + added;
+    const size_t end = text.rfind('\n');
+    unfinishedLine_ = end == std::string::npos ? text : text.substr(end + 1);
+    std::istringstream lines(end == std::string::npos ? std::string() : text.substr(0, end));
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word && word != "allocated" && word != "freed") {
         }
-        if (begin < end && begin > 0 && trace[begin - 1] == ' ') {
-            return std::stol(trace.substr(begin, end - begin));
+        std::string kind;
+        std::string handle;
+        if (words >> kind >> handle) {
+            if (word == "allocated") {
+                kindOfLiveHandle_[handle] = kind;
+            } else {
+                kindOfLiveHandle_.erase(handle);
+            }
         }
     }
-    return std::nullopt;
+    return !added.empty();
+}
+
+std::map<std::string, long> GdiTrace::liveByKind() const {
+    std::map<std::string, long> live;
+    for (const auto& [handle, kind] : kindOfLiveHandle_) {
+        ++live[kind];
+    }
+    return live;
 }

@@ -85,7 +85,9 @@ void coverOnScreen(const RECT& screenArea, COLORREF colour) {
     FillRect(screen, &screenArea, brush);
     DeleteObject(brush);
     ReleaseDC(nullptr, screen);
-    GdiFlush();
+    // Wine sends the drawing to the X server later; reading the screen back sends it now, so it
+    // cannot land after the program's own painting.
+    Pixels(RECT{screenArea.left, screenArea.top, screenArea.left + 1, screenArea.top + 1});
 }
 
 void uncover(HWND window) {

@@ -2,6 +2,12 @@
 
 #include <stdexcept>
 
+void UiTest::TearDown() {
+    if (HasFailure() && program && !program->hasExited()) {
+        std::cout << "At the end: " << describeWindows(*program) << "\n";
+    }
+}
+
 void UiTest::putVerbs(const std::wstring& fileName, const std::vector<Verb>& verbs) {
     dir.write(fileName, verbFile(verbs));
     knownVerbs.insert(knownVerbs.end(), verbs.begin(), verbs.end());
@@ -70,7 +76,8 @@ void UiTest::typeForms(const std::wstring& infinitive, const std::wstring& pastS
 HWND UiTest::confirmWithEnter(std::wstring& word) {
     HWND focused = focus();
     if (!focused) {
-        throw std::runtime_error("nothing has the focus to take the Enter key");
+        throw std::runtime_error("nothing has the focus to take the Enter key; " +
+                                 describeWindows(*program));
     }
     pressKey(focused, VK_RETURN);
     HWND popup = nullptr;
@@ -84,7 +91,7 @@ HWND UiTest::confirmWithEnter(std::wstring& word) {
         return popup != nullptr;
     });
     if (!popup) {
-        throw std::runtime_error("Enter brought no answer popup");
+        throw std::runtime_error("Enter brought no answer popup; " + describeWindows(*program));
     }
     return popup;
 }

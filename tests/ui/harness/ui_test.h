@@ -25,6 +25,9 @@ inline constexpr COLORREF black = RGB(0, 0, 0);
 
 class UiTest : public ::testing::Test {
 protected:
+    // After a failure, tells what the program showed at the end.
+    void TearDown() override;
+
     // Verb files and settings go into the folder before the program starts.
     void putVerbs(const std::wstring& fileName = L"medium.dat",
                   const std::vector<Verb>& verbs = everydayVerbs());

@@ -1,8 +1,22 @@
 #include "harness/windows_seen.h"
 
+#include <cstdio>
 #include <stdexcept>
 
 #include "harness/program.h"
+
+namespace {
+
+std::string narrowForMessage(const std::wstring& text) {
+    const int wideLength = static_cast<int>(text.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), wideLength, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
+}  // namespace
 
 std::wstring classOf(HWND window) {
     wchar_t name[256] = L"";
@@ -13,12 +27,21 @@ std::wstring classOf(HWND window) {
 std::wstring textOf(HWND window) {
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
-        throw std::runtime_error("the program does not answer WM_GETTEXTLENGTH");
+        if (!IsWindow(window)) {
+            return {};  // closed meanwhile: a window that is gone shows nothing
+        }
+        throw std::runtime_error("the program does not answer WM_GETTEXTLENGTH (error " +
+                                 std::to_string(GetLastError()) + ", window of class " +
+                                 narrowForMessage(classOf(window)) + " id " +
+                                 std::to_string(GetDlgCtrlID(window)) + ")");
     }
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                              SMTO_ABORTIFHUNG, 5000, &copied)) {
+        if (!IsWindow(window)) {
+            return {};
+        }
         throw std::runtime_error("the program does not answer WM_GETTEXT");
     }
     text.resize(copied);
@@ -68,6 +91,40 @@ RECT clientOnScreen(HWND window) {
     GetClientRect(window, &client);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     return client;
+}
+
+namespace {
+
+std::string describeWindow(HWND window) {
+    if (!window) {
+        return "none";
+    }
+    char handle[32];
+    snprintf(handle, sizeof handle, "%p", static_cast<void*>(window));
+    DWORD_PTR length = 0;
+    std::wstring text = L"?";
+    if (SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &length)) {
+        text = textOf(window);
+    }
+    return std::string(handle) + " " + narrowForMessage(classOf(window)) + " id " +
+           std::to_string(GetDlgCtrlID(window)) + " \"" + narrowForMessage(text) + "\"";
+}
+
+}  // namespace
+
+std::string describeWindows(const Program& program) {
+    std::string description = "shown windows:";
+    for (HWND window : program.shownTopLevelWindows()) {
+        description += " [" + describeWindow(window) + ", owner " +
+                       describeWindow(GetWindow(window, GW_OWNER)) +
+                       (IsWindowEnabled(window) ? "" : ", disabled") + "]";
+    }
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(program.threadId(), &info);
+    description +=
+        "; focus " + describeWindow(info.hwndFocus) + "; active " + describeWindow(info.hwndActive);
+    return description;
 }
 
 namespace {
@@ -142,7 +199,9 @@ BOOL CALLBACK findStaticWithText(HWND child, LPARAM searchAddress) {
 
 HWND popupOf(const Program& program, const std::wstring& word) {
     for (HWND window : program.shownTopLevelWindows()) {
-        if (classOf(window) != L"#32770" || (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION)) {
+        const LONG style = GetWindowLongW(window, GWL_STYLE);
+        // The popups have a border but no title bar (WS_CAPTION includes WS_BORDER).
+        if (classOf(window) != L"#32770" || (style & WS_CAPTION) == WS_CAPTION) {
             continue;
         }
         ChildSearch search{word};

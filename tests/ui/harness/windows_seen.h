@@ -14,7 +14,8 @@
 class Program;
 
 std::wstring classOf(HWND window);
-// The window's text as WM_GETTEXT gives it (an edit's content, a static's text, a caption).
+// The window's text as WM_GETTEXT gives it (an edit's content, a static's text, a caption);
+// empty for a window that no longer exists.
 std::wstring textOf(HWND window);
 std::wstring textOf(HWND dialog, int id);
 // A control of a dialog; throws when the dialog has none with this id.
@@ -28,6 +29,9 @@ HWND focusOf(const Program& program);
 HWND keyTargetOf(const Program& program);
 // The window's client area, in screen coordinates.
 RECT clientOnScreen(HWND window);
+
+// A description of the program's shown windows and its focus, for messages of failed tests.
+std::string describeWindows(const Program& program);
 
 struct MessageBoxSeen {
     HWND window = nullptr;
