@@ -1,5 +1,10 @@
 // The AboutBox and the LinkButtons.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "harness/ui_test.h"
+#include "harness/wrapper_files.h"
 
 namespace {
 
@@ -8,6 +13,41 @@ constexpr COLORREF pressedLinkRed = RGB(240, 0, 0);
 
 class AboutBox : public UiTest {
 protected:
+    // Whether run-under-xvfb.sh has put the address recorder in the browser's place, so that a
+    // click on a LinkButton starts no real browser.
+    static bool addressRecorderInstalled() {
+        wchar_t browsers[1024] = L"";
+        DWORD size = sizeof browsers;
+        return RegGetValueW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers",
+                            RRF_RT_REG_SZ, nullptr, browsers, &size) == ERROR_SUCCESS &&
+               std::wstring(browsers).find(L"record-opened-address") != std::wstring::npos;
+    }
+
+    // The addresses opened so far, one a line.
+    std::vector<std::string> openedAddresses() const {
+        std::vector<std::string> lines;
+        std::ifstream file(std::filesystem::path(wrapperFile(L"KALVENA_OPENED_ADDRESSES")));
+        for (std::string line; std::getline(file, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    // Where the mouse pointer is, the cursor that the program shows.
+    static HCURSOR cursorAt(POINT screen) {
+        SetCursorPos(screen.x, screen.y);
+        pause(300ms);
+        CURSORINFO info{};
+        info.cbSize = sizeof info;
+        GetCursorInfo(&info);
+        return info.hCursor;
+    }
+
+    static POINT centreOf(HWND window) {
+        const RECT area = windowOnScreen(window);
+        return POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    }
+
     HWND openAboutBox() {
         click(control(IDC_ABOUT));
         HWND box = nullptr;
@@ -103,6 +143,58 @@ TEST_F(AboutBox, BothLinkButtonsDrawTheSameAddressInRed) {
     EXPECT_EQ(drawnText(aboutLink), mainText);
     click(controlOf(box, IDCANCEL));
     EXPECT_TRUE(waitUntil([&] { return isEnabled(main); }));
+    quit();
+}
+
+TEST_F(AboutBox, ClickingALinkButtonOpensTheAddressAndKeepsTheWindowsOpen) {
+    ASSERT_TRUE(addressRecorderInstalled() && !wrapperFile(L"KALVENA_OPENED_ADDRESSES").empty())
+        << "run under tests/ui/run-under-xvfb.sh, which keeps the web browser out";
+    putVerbs();
+    start();
+
+    click(control(IDC_MAIN_LINK));
+    EXPECT_TRUE(waitUntil([&] { return openedAddresses().size() == 1; }))
+        << "the MainWindow's LinkButton opened no address";
+    settle(main);
+    EXPECT_TRUE(isShown(main));
+    EXPECT_FALSE(messageBoxOf(*program).has_value());
+    EXPECT_TRUE(enabled(IDC_NEW_TEST));
+
+    HWND box = openAboutBox();
+    click(controlOf(box, IDC_ABOUT_LINK));
+    EXPECT_TRUE(waitUntil([&] { return openedAddresses().size() == 2; }))
+        << "the AboutBox's LinkButton opened no address";
+    settle(main);
+    EXPECT_TRUE(IsWindow(box) && isShown(box)) << "the AboutBox's LinkButton closed it";
+    click(controlOf(box, IDCANCEL));
+    EXPECT_TRUE(waitUntil([&] { return isEnabled(main); }));
+
+    const auto opened = openedAddresses();
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].rfind("http", 0), 0u) << opened[0];
+    EXPECT_EQ(opened[1], opened[0]) << "the two LinkButtons open different addresses";
+    quit();
+}
+
+TEST_F(AboutBox, TheHandCursorShowsOverBothLinkButtons) {
+    putVerbs();
+    start();
+    // A place of the MainWindow with nothing on it.
+    const RECT client = clientOnScreen(main);
+    const POINT plain{client.left + 200, client.top + 30};
+    const HCURSOR windowCursor = cursorAt(plain);
+    const HCURSOR overMainLink = cursorAt(centreOf(control(IDC_MAIN_LINK)));
+    EXPECT_NE(overMainLink, windowCursor) << "no other cursor over the MainWindow's LinkButton";
+    EXPECT_EQ(cursorAt(plain), windowCursor);
+
+    HWND box = openAboutBox();
+    EXPECT_EQ(cursorAt(centreOf(controlOf(box, IDC_ABOUT_LINK))), overMainLink)
+        << "the AboutBox's LinkButton shows another cursor than the MainWindow's";
+    click(controlOf(box, IDCANCEL));
+    EXPECT_TRUE(waitUntil([&] { return isEnabled(main); }));
+    // After an AboutBox, the MainWindow's LinkButton keeps its cursor.
+    EXPECT_EQ(cursorAt(centreOf(control(IDC_MAIN_LINK))), overMainLink);
+    SetCursorPos(0, 0);
     quit();
 }
 

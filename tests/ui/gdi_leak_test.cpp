@@ -90,7 +90,7 @@ struct Repeated {
 
 TEST_F(GdiLeak, RepeatedActionsHoldNoMoreObjects) {
     ASSERT_TRUE(GdiTrace::available())
-        << "run under tests/ui/wine-keeping-stderr.sh, which keeps Wine's trace readable";
+        << "run under tests/ui/run-test-program.sh, which keeps Wine's trace readable";
     putVerbs();
     putSettings("5001");  // 50 verbs, no re-asking
     start({L"WINEDEBUG=+gdi"});

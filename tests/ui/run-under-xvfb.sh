@@ -47,6 +47,9 @@ wineboot -u >/dev/null 2>&1
 # With no window manager on the X server, Wine would wait 2 s for one at every window it hides;
 # unmanaged windows spare that, and Wine draws their title bars itself, as Windows does.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# A web address that the program opens goes to a recorder instead of a browser.
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers \
+    /d "$root/tests/ui/record-opened-address.sh" /f >/dev/null 2>&1
 wineserver -w
 wineserver -p
 

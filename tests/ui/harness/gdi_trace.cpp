@@ -1,37 +1,19 @@
 #include "harness/gdi_trace.h"
 
-#include <windows.h>
+#include "harness/wrapper_files.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
-namespace {
-
-// The stderr file's Unix path, as the Windows path that Wine's drive Z: gives it.
-std::wstring traceFile() {
-    wchar_t unixPath[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableW(L"KALVENA_STDERR_FILE", unixPath, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return {};
-    }
-    std::wstring path = L"Z:";
-    path += unixPath;
-    for (auto& c : path) {
-        c = c == L'/' ? L'\\' : c;
-    }
-    return path;
-}
-
-}  // namespace
-
 bool GdiTrace::available() {
-    return !traceFile().empty();
+    return !wrapperFile(L"KALVENA_STDERR_FILE").empty();
 }
 
 bool GdiTrace::update() {
-    std::ifstream file(std::filesystem::path(traceFile()), std::ios::binary);
+    std::ifstream file(std::filesystem::path(wrapperFile(L"KALVENA_STDERR_FILE")),
+                       std::ios::binary);
     file.seekg(readUpTo_);
     const std::string added((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());

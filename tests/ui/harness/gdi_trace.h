@@ -1,7 +1,7 @@
 // The live GDI objects of a program started with WINEDEBUG=+gdi. GetGuiResources answers 0 under
 // Wine; Wine traces each allocation and release instead ("allocated NTGDI_OBJ_FONT 0x... 57/65536",
 // "freed NTGDI_OBJ_FONT 0x... 56/65536"). The trace lands on the test program's stderr, which
-// tests/ui/wine-keeping-stderr.sh keeps in the file named by KALVENA_STDERR_FILE.
+// tests/ui/run-test-program.sh keeps in the file named by KALVENA_STDERR_FILE.
 #pragma once
 
 #include <map>
