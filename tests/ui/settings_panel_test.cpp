@@ -1,4 +1,6 @@
 // The SettingsPanel: what it shows, what its OK saves, and how it meets tests and results.
+#include <algorithm>
+
 #include "harness/ui_test.h"
 
 namespace {
@@ -43,6 +45,21 @@ TEST_F(SettingsPanel, ShowsTheStoredSettings) {
     EXPECT_FALSE(reaskTicked(panel));
     EXPECT_EQ(difficultyOf(panel), L"Těžká");
     EXPECT_EQ(textOf(panel, IDC_REASK), L"Na konci testu vracet chyby");
+    EXPECT_EQ(textOf(panel, IDOK), L"OK");
+    const auto texts = staticTextsOf(panel);
+    for (const wchar_t* label : {L"Počet sloves v testu:", L"Obtížnost:"}) {
+        EXPECT_NE(std::find(texts.begin(), texts.end(), label), texts.end())
+            << testing::PrintToString(std::wstring(label));
+    }
+    // Inside the MainWindow, over the logo's place, at (330, 80) and 180 x 250 pixels.
+    const RECT place = placeInParent(panel);
+    EXPECT_EQ(GetParent(panel), main);
+    EXPECT_EQ((std::vector<LONG>{place.left, place.top, place.right - place.left,
+                                 place.bottom - place.top}),
+              (std::vector<LONG>{330, 80, 180, 250}));
+    // The title stands out in a large font.
+    const RECT title = Pixels(windowOnScreen(controlOf(panel, IDC_PANEL_TITLE))).bounds(black);
+    EXPECT_GE(title.bottom - title.top, 16) << "the title is not drawn large";
     HWND list = controlOf(panel, IDC_DIFFICULTY);
     ASSERT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 3);
     for (int index = 0; index < 3; ++index) {
@@ -211,6 +228,28 @@ TEST_F(SettingsPanel, ADifficultyWithoutItsVerbFileIsSavedButKeepsThePanelOpen) 
     EXPECT_EQ(settingsFile(), "2011");
     startTest();
     EXPECT_NO_THROW(askedVerb());
+    quit();
+}
+
+TEST_F(SettingsPanel, NovyTestClosesTheResultsAndTheWaitingPanelAndStartsTheTest) {
+    putAllVerbFiles();
+    putSettings("1011");
+    start();
+    startTest();
+    answer(commandAsking(IDC_SETTINGS), IDYES);
+    ASSERT_TRUE(waitUntil([&] { return shownPanel(main, L"Výsledek testu") != nullptr; }));
+
+    startTest();
+    EXPECT_EQ(shownPanel(main, L"Výsledek testu"), nullptr);
+    EXPECT_TRUE(panelClosed());
+    EXPECT_EQ(text(IDC_REMAINING), L"10");
+    // The waiting panel has ended with the results: after the next results, none appears.
+    endTestEarly();
+    click(controlOf(shownPanel(main, L"Výsledek testu"), IDOK));
+    EXPECT_TRUE(waitUntil([&] { return shownPanel(main, L"Výsledek testu") == nullptr; }));
+    settle(main);
+    pause(300ms);
+    EXPECT_TRUE(panelClosed()) << "a SettingsPanel was still waiting";
     quit();
 }
 

@@ -24,6 +24,17 @@ TEST_F(StartAndQuit, FirstStartCreatesDefaultSettingsAndShowsTheLogoState) {
     }
     EXPECT_EQ(shownTestControls(), std::vector<int>{});
     EXPECT_FALSE(enabled(IDC_CONFIRM));
+    // The texts of the test area, shown later, as written.
+    const std::vector<std::pair<int, std::wstring>> labels = {
+        {IDC_CONFIRM, L"Potvrdit"},
+        {IDC_CORRECT_LABEL, L"Počet správných odpovědí:"},
+        {IDC_WRONG_LABEL, L"Počet chybných odpovědí:"},
+        {IDC_REMAINING_LABEL, L"Zbývající slovesa:"},
+        {IDC_CORRECT_PERCENT_SIGN, L"%"},
+        {IDC_WRONG_PERCENT_SIGN, L"%"}};
+    for (const auto& [id, label] : labels) {
+        EXPECT_EQ(text(id), label) << id;
+    }
     EXPECT_TRUE(shown(IDC_MAIN_LINK));
     EXPECT_EQ(text(IDC_VERSION), L"Verze 1.0");
     EXPECT_TRUE(shown(IDC_VERSION));

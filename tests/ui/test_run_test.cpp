@@ -80,6 +80,13 @@ TEST_F(TestRun, AWholeTestOfTwentyWithFifteenRightAnswers) {
     for (int id : {IDC_WRONG_PERCENT, IDC_WRONG_PERCENT_SIGN}) {
         EXPECT_GT(Pixels(windowOnScreen(control(id))).count(RGB(200, 0, 0)), 0) << id;
     }
+    // In a large font, while the counts keep the small one.
+    const RECT percent =
+        Pixels(windowOnScreen(control(IDC_CORRECT_PERCENT))).bounds(RGB(0, 200, 0));
+    EXPECT_GE(percent.bottom - percent.top, 16) << "the percentage is not drawn large";
+    const RECT count = Pixels(windowOnScreen(control(IDC_CORRECT_COUNT))).bounds(black);
+    EXPECT_GT(count.bottom - count.top, 0);
+    EXPECT_LE(count.bottom - count.top, 12) << "the count is not drawn in the small font";
 
     answerWrong();
     meanings.push_back(text(IDC_MEANING));
@@ -150,6 +157,36 @@ TEST_F(TestRun, EnterInAnyEditBoxConfirmsAsPotvrditDoes) {
         EXPECT_EQ(text(IDC_CORRECT_COUNT), std::to_wstring(right));
         EXPECT_EQ(text(IDC_WRONG_COUNT), L"0");
     }
+    quit();
+}
+
+TEST_F(TestRun, TabGoesRoundTheEditBoxesAndTheLinkButton) {
+    putVerbs();
+    putSettings("1011");
+    start();
+    startTest();
+    ASSERT_TRUE(waitUntil([&] { return focus() == control(IDC_INFINITIVE); }, 2s));
+    for (int next : {IDC_PAST_SIMPLE, IDC_PAST_PARTICIPLE, IDC_MAIN_LINK, IDC_INFINITIVE}) {
+        pressKey(focus(), VK_TAB);
+        EXPECT_TRUE(waitUntil([&] { return focus() == control(next); }, 3s))
+            << "Tab did not reach " << next;
+    }
+    quit();
+}
+
+TEST_F(TestRun, OnlyTheFirstNineteenTypedCharactersAreJudged) {
+    const std::wstring longest = L"abcdefghijklmnopqrs";  // the longest form a record holds
+    putVerbs(L"medium.dat", std::vector<Verb>(12, Verb{L"dlouhé", longest, longest, longest}));
+    putSettings("1011");
+    start();
+    startTest();
+    const std::wstring typed = longest + L"XYZ";
+    typeForms(typed, typed, typed);
+    EXPECT_EQ(text(IDC_INFINITIVE), typed) << "the edit box limits what is typed";
+    std::wstring word;
+    HWND popup = confirmWithEnter(word);
+    EXPECT_EQ(word, L"Správně");
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(popup) || !IsWindowVisible(popup); }, 5s));
     quit();
 }
 

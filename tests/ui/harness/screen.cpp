@@ -58,6 +58,19 @@ int Pixels::countOther(COLORREF colour, const RECT& part) const {
     return all - count(colour, inside);
 }
 
+RECT Pixels::bounds(COLORREF colour) const {
+    RECT found{area_.right, area_.bottom, area_.left, area_.top};
+    for (LONG y = area_.top; y < area_.bottom; ++y) {
+        for (LONG x = area_.left; x < area_.right; ++x) {
+            if (at(x, y) == colour) {
+                found = RECT{std::min(found.left, x), std::min(found.top, y),
+                             std::max(found.right, x + 1), std::max(found.bottom, y + 1)};
+            }
+        }
+    }
+    return found.left < found.right ? found : RECT{};
+}
+
 RECT onScreen(HWND window, RECT clientPart) {
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&clientPart), 2);
     return clientPart;

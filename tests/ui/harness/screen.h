@@ -18,6 +18,9 @@ public:
     int count(COLORREF colour) const { return count(colour, area_); }
     // How many pixels of the part have another colour.
     int countOther(COLORREF colour, const RECT& part) const;
+    // The smallest rectangle that holds every pixel of the colour (empty when there is none):
+    // the extent of a text drawn in that colour.
+    RECT bounds(COLORREF colour) const;
 
 private:
     RECT area_;

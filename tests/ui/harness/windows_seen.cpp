@@ -60,6 +60,23 @@ std::wstring textOf(HWND dialog, int id) {
     return textOf(controlOf(dialog, id));
 }
 
+std::vector<std::wstring> staticTextsOf(HWND dialog) {
+    std::vector<std::wstring> texts;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (classOf(child) == L"Static") {
+            texts.push_back(textOf(child));
+        }
+    }
+    return texts;
+}
+
+RECT placeInParent(HWND child) {
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
 bool isShown(HWND window) {
     return IsWindowVisible(window) != FALSE;
 }

@@ -20,6 +20,10 @@ std::wstring textOf(HWND window);
 std::wstring textOf(HWND dialog, int id);
 // A control of a dialog; throws when the dialog has none with this id.
 HWND controlOf(HWND dialog, int id);
+// The texts of a dialog's static controls, in creation order.
+std::vector<std::wstring> staticTextsOf(HWND dialog);
+// Where a child window lies in its parent's client area.
+RECT placeInParent(HWND child);
 bool isShown(HWND window);
 bool isEnabled(HWND window);
 // The window that holds the keyboard focus in the program's thread.
