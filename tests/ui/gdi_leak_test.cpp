@@ -102,15 +102,15 @@ TEST_F(GdiLeak, RepeatedActionsHoldNoMoreObjects) {
         {"the MainWindow painted again", [&] { repaint(); }, 10, false},
         {"the SettingsPanel opened and closed", [&] { openAndCloseSettings(); }, 10, false},
         {"a wrong answer and its WrongPopup", [&] { answerWrong(); }, 10, true},
-        {"a right answer and its CorrectPopup", [&] { answerRight(); }, 3, true},
+        {"a right answer and its CorrectPopup", [&] { answerRight(); }, 4, true},
     };
     for (const auto& repeated : actions) {
         SCOPED_TRACE(repeated.name);
         if (repeated.inATest && !enabled(IDC_END_TEST)) {
             startTest();
         }
-        // Two rounds first: what Wine and the program make once and keep is made then.
-        for (int round = 0; round < 2; ++round) {
+        // Rounds first: what Wine and the program make once and keep is made then.
+        for (int round = 0; round < 3; ++round) {
             repeated.action();
         }
         const auto before = settledObjects();
@@ -123,8 +123,9 @@ TEST_F(GdiLeak, RepeatedActionsHoldNoMoreObjects) {
         const auto after = settledObjects();
         std::cout << repeated.name << ", " << repeated.rounds << " times in " << took.count()
                   << " ms. Before:" << describe(before) << ". After:" << describe(after) << "\n";
-        // One object kept per round would add as many as there were rounds.
-        EXPECT_LE(ownObjects(after), ownObjects(before) + 1)
+        // One object kept per round would add as many as there were rounds. A little room is
+        // left for Wine's own bitmaps, which follow its cache of DCs.
+        EXPECT_LE(ownObjects(after), ownObjects(before) + 2)
             << "brushes, fonts, pens or bitmaps pile up: before" << describe(before) << "; after"
             << describe(after);
     }
