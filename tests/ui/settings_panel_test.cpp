@@ -206,6 +206,9 @@ TEST_F(SettingsPanel, ADifficultyWithoutItsVerbFileIsSavedButKeepsThePanelOpen) 
     auto box = waitForMessageBox(*program);
     EXPECT_EQ(box.text, L"Databáze sloves pro tuto obtížnost nenalezena!");
     EXPECT_EQ(box.caption, L"Chyba");
+    // The loader's message has no owner and disables nothing.
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_TRUE(isEnabled(main));
     answer(box, IDOK);
     settle(main);
     EXPECT_FALSE(panelClosed());
