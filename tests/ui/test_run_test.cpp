@@ -212,9 +212,19 @@ TEST_F(TestRun, UkoncitTestAsksAndNoLeavesTheTestAsItWas) {
     EXPECT_EQ(shownTestControls(), testControlIds());
     EXPECT_EQ(shownPanel(main, L"Výsledek testu"), nullptr);
 
+    // Back in the edit box, Enter still confirms the answer, whichever button was clicked.
+    leftClickAt(control(IDC_PAST_PARTICIPLE), POINT{5, 5});
+    ASSERT_TRUE(waitUntil([&] { return focus() == control(IDC_PAST_PARTICIPLE); }, 3s));
+    std::wstring word;
+    HWND popup = confirmWithEnter(word);
+    EXPECT_EQ(word, L"Chyba");
+    pressKey(keyTargetOf(*program), VK_ESCAPE);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(popup) || !IsWindowVisible(popup); }));
+    waitForNextStep(L"9");
+
     endTestEarly();
     HWND results = shownPanel(main, L"Výsledek testu");
-    EXPECT_EQ(resultFigures(results), (std::vector<std::wstring>{L"1", L"0", L"1", L"0", L"100"}));
+    EXPECT_EQ(resultFigures(results), (std::vector<std::wstring>{L"2", L"0", L"2", L"0", L"100"}));
     EXPECT_EQ(shownTestControls(), std::vector<int>{});
     EXPECT_TRUE(enabled(IDC_NEW_TEST));
     EXPECT_FALSE(enabled(IDC_END_TEST));
