@@ -54,10 +54,4 @@ wineserver -w
 wineserver -p
 
 cd "$root"
-ctestArguments=(--no-tests=error)
-if [[ -f $build/CTestTestfile.cmake ]] && grep -q subdirs "$build/CTestTestfile.cmake"; then
-    ctest --preset windows "${ctestArguments[@]}" "$@"
-else
-    # The top-level directory did not enable testing: run the UI tests' own directory.
-    ctest --test-dir "$build/tests/ui" --output-on-failure "${ctestArguments[@]}" "$@"
-fi
+ctest --preset windows --no-tests=error "$@"
