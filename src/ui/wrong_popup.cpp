@@ -22,7 +22,10 @@ constexpr COLORREF hintColour = RGB(180, 180, 180);
 // In pixels of the popup's client area; each text is centred on its x.
 constexpr int textTop = 105;
 constexpr int meaningCentre = 50;
-constexpr RECT hintArea{175, 120, 225, 140};
+constexpr int meaningMargin = 4;
+// The hint starts at x = 175; 50 pixels would cut "<Enter>" short in its
+// 18-pixel font, so the label reaches on to the right.
+constexpr RECT hintArea{175, 120, 245, 140};
 // The popup is sized in units of its 24-point font, the texts are placed in
 // pixels. Where that font comes out small the client area grows to hold them:
 // a 19-character form centred on x = 350, and the hint down to y = 140.
@@ -74,13 +77,23 @@ void drawCentred(HDC dc, int centre, const std::string& text1250) {
     TextOutW(dc, centre, textTop, text.c_str(), static_cast<int>(text.size()));
 }
 
+// A long meaning centred on x = 50 would start left of the popup and lose its
+// first letters; such a meaning is moved right just enough to be read whole.
+void drawMeaning(HDC dc, const std::string& text1250) {
+    const std::wstring text = widen(text1250);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    const int centre = std::max(meaningCentre, static_cast<int>(extent.cx / 2) + meaningMargin);
+    TextOutW(dc, centre, textTop, text.c_str(), static_cast<int>(text.size()));
+}
+
 void paintVerb(HWND popup) {
     PAINTSTRUCT paintInfo;
     const HDC dc = BeginPaint(popup, &paintInfo);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_CENTER | TA_TOP);
     SetTextColor(dc, textColour);
-    drawCentred(dc, meaningCentre, verbText(currentVerb, VerbField::meaning));
+    drawMeaning(dc, verbText(currentVerb, VerbField::meaning));
     for (const FormColumn& column : formColumns) {
         std::string typed = controlText1250(mainWindow, column.editId, typedFormBuffer);
         lowercaseAscii(typed);
